@@ -1,0 +1,20 @@
+#include "app/Screens.h"
+
+#include "app/HowToScreen.h"
+#include "data/Db.h"
+#include "notebooks/WelcomeScreen.h"
+#include "ui/ScreenHost.h"
+
+namespace quorv {
+
+void registerScreens()
+{
+    using ui::Placement;
+    using ui::ScreenCatalog;
+    ScreenCatalog::add({QStringLiteral("huanying"), Placement::Child, [] { return new WelcomeScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("如何使用"), Placement::Child, [] { return new HowToScreen; }});
+    ScreenCatalog::add({QStringLiteral("rjbb"), Placement::TopLevel, [] { return new VersionWindow; }});
+    ScreenCatalog::add({QStringLiteral("gybrjian"), Placement::Child, [] { return new AboutScreen; }});
+}
+
+} // namespace quorv

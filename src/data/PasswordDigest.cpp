@@ -1,0 +1,113 @@
+#include "data/PasswordDigest.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace quorv {
+
+namespace {
+
+// One unit per UTF-16 character: its code page 936 code, two-byte codes taken as signed 16-bit
+// numbers; characters the code page lacks count as "?".
+std::vector<std::uint32_t> units(const QString &text)
+{
+    QStringEncoder encoder("windows-936", QStringConverter::Flag::Stateless);
+    QStringDecoder decoder("windows-936", QStringConverter::Flag::Stateless);
+    std::vector<std::uint32_t> result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            result.push_back(c.unicode());
+            continue;
+        }
+        const QString one(c);
+        const QByteArray bytes = c.isSurrogate() ? QByteArray() : QByteArray(encoder.encode(one));
+        const bool roundTrips = !bytes.isEmpty() && QString(decoder.decode(bytes)) == one;
+        if (!roundTrips || bytes.size() > 2) {
+            result.push_back('?');
+        } else if (bytes.size() == 1) {
+            result.push_back(static_cast<unsigned char>(bytes[0]));
+        } else {
+            const auto code = static_cast<std::int16_t>((static_cast<unsigned char>(bytes[0]) << 8)
+                                                        | static_cast<unsigned char>(bytes[1]));
+            result.push_back(static_cast<std::uint32_t>(static_cast<std::int32_t>(code)));
+        }
+    }
+    return result;
+}
+
+std::uint32_t rotl(std::uint32_t x, int s)
+{
+    return (x << s) | (x >> (32 - s));
+}
+
+constexpr std::array<int, 16> kShifts = {7, 12, 17, 22, 5, 9, 14, 20, 4, 11, 16, 23, 6, 10, 15, 21};
+
+constexpr std::array<std::uint32_t, 64> kSines = {
+    0xd76aa478, 0xe8c7b756, 0x242070db, 0xc1bdceee, 0xf57c0faf, 0x4787c62a, 0xa8304613, 0xfd469501,
+    0x698098d8, 0x8b44f7af, 0xffff5bb1, 0x895cd7be, 0x6b901122, 0xfd987193, 0xa679438e, 0x49b40821,
+    0xf61e2562, 0xc040b340, 0x265e5a51, 0xe9b6c7aa, 0xd62f105d, 0x02441453, 0xd8a1e681, 0xe7d3fbc8,
+    0x21e1cde6, 0xc33707d6, 0xf4d50d87, 0x455a14ed, 0xa9e3e905, 0xfcefa3f8, 0x676f02d9, 0x8d2a4c8a,
+    0xfffa3942, 0x8771f681, 0x6d9d6122, 0xfde5380c, 0xa4beea44, 0x4bdecfa9, 0xf6bb4b60, 0xbebfbc70,
+    0x289b7ec6, 0xeaa127fa, 0xd4ef3085, 0x04881d05, 0xd9d4d039, 0xe6db99e5, 0x1fa27cf8, 0xc4ac5665,
+    0xf4292244, 0x432aff97, 0xab9423a7, 0xfc93a039, 0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
+    0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391,
+};
+
+void compress(std::array<std::uint32_t, 4> &state, const std::uint32_t *block)
+{
+    std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
+    for (int i = 0; i < 64; ++i) {
+        std::uint32_t f;
+        int g;
+        switch (i / 16) {
+        case 0: f = (b & c) | (~b & d); g = i; break;
+        case 1: f = (d & b) | (~d & c); g = (5 * i + 1) % 16; break;
+        case 2: f = b ^ c ^ d; g = (3 * i + 5) % 16; break;
+        default: f = c ^ (b | ~d); g = (7 * i) % 16; break;
+        }
+        const std::uint32_t next = d;
+        d = c;
+        c = b;
+        b = b + rotl(a + f + kSines[i] + block[g], kShifts[(i / 16) * 4 + i % 4]);
+        a = next;
+    }
+    state[0] += a;
+    state[1] += b;
+    state[2] += c;
+    state[3] += d;
+}
+
+QString hexLittleEndian(std::uint32_t word)
+{
+    QString out;
+    for (int i = 0; i < 4; ++i)
+        out += QStringLiteral("%1").arg((word >> (8 * i)) & 0xff, 2, 16, QLatin1Char('0'));
+    return out;
+}
+
+} // namespace
+
+QString passwordDigest(const QString &text)
+{
+    const std::vector<std::uint32_t> u = units(text);
+    const std::size_t length = u.size();
+    const std::size_t wordCount = ((length + 8) / 64 + 1) * 16;
+    std::vector<std::uint32_t> words(wordCount, 0);
+    for (std::size_t i = 0; i < length; ++i)
+        words[i / 4] |= u[i] << (8 * (i % 4)); // bits above 31 fall off, as in the stored digests
+    words[length / 4] |= 0x80u << (8 * (length % 4));
+    words[wordCount - 2] = static_cast<std::uint32_t>(length * 8);
+    words[wordCount - 1] = static_cast<std::uint32_t>(length >> 29);
+
+    std::array<std::uint32_t, 4> state = {0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476};
+    for (std::size_t block = 0; block < wordCount; block += 16)
+        compress(state, &words[block]);
+    return hexLittleEndian(state[1]) + hexLittleEndian(state[2]);
+}
+
+} // namespace quorv

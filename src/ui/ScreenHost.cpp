@@ -1,0 +1,56 @@
+#include "ui/ScreenHost.h"
+
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+namespace quorv::ui {
+
+namespace {
+
+ScreenHost *g_host = nullptr;
+
+QHash<QString, ScreenInfo> &catalog()
+{
+    static QHash<QString, ScreenInfo> screens;
+    return screens;
+}
+
+} // namespace
+
+ScreenHost *ScreenHost::instance()
+{
+    return g_host;
+}
+
+void ScreenHost::setInstance(ScreenHost *host)
+{
+    g_host = host;
+}
+
+void ScreenCatalog::add(ScreenInfo info)
+{
+    const QString name = info.name;
+    catalog().insert(name, std::move(info));
+}
+
+const ScreenInfo *ScreenCatalog::find(const QString &name)
+{
+    const auto it = catalog().constFind(name);
+    return it == catalog().constEnd() ? nullptr : &it.value();
+}
+
+void closeScreen(QWidget *screen)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(screen->parentWidget());
+    if (!frame) {
+        screen->close();
+        return;
+    }
+    // Take the closed frame out of the area at once, so that it no longer counts as open.
+    if (frame->close() && frame->mdiArea())
+        frame->mdiArea()->removeSubWindow(frame);
+}
+
+} // namespace quorv::ui

@@ -49,8 +49,9 @@ void closeScreen(QWidget *screen)
         return;
     }
     // Take the closed frame out of the area at once, so that it no longer counts as open.
-    if (frame->close() && frame->mdiArea())
-        frame->mdiArea()->removeSubWindow(frame);
+    QMdiArea *area = frame->mdiArea();
+    if (frame->close() && area && area->subWindowList().contains(frame))
+        area->removeSubWindow(frame);
 }
 
 } // namespace quorv::ui

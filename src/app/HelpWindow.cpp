@@ -62,10 +62,25 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_browser->setSearchPaths({kHelpRoot});
     m_browser->setOpenExternalLinks(false);
 
-    // The start page first, the other pages in file order.
-    m_pages = QDir(kHelpRoot).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
-    m_pages.removeAll(kStartPage);
-    m_pages.prepend(kStartPage);
+    // The start page, the first start and the working day, then one page a menu in menu order;
+    // any other page after them.
+    m_pages = {kStartPage,
+               QStringLiteral("firstrun.html"),
+               QStringLiteral("workday.html"),
+               QStringLiteral("system.html"),
+               QStringLiteral("cards.html"),
+               QStringLiteral("bookings.html"),
+               QStringLiteral("licences.html"),
+               QStringLiteral("vehicles.html"),
+               QStringLiteral("receipts.html"),
+               QStringLiteral("expenses.html"),
+               QStringLiteral("notebooks.html"),
+               QStringLiteral("help.html")};
+    const QStringList present = QDir(kHelpRoot).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    m_pages.removeIf([&present](const QString &page) { return !present.contains(page); });
+    for (const QString &page : present)
+        if (!m_pages.contains(page))
+            m_pages << page;
     for (const QString &page : std::as_const(m_pages)) {
         auto *item = new QListWidgetItem(pageTitle(readPage(page), page), m_contents);
         item->setData(Qt::UserRole, page);

@@ -180,11 +180,14 @@ QWidget *MainWindow::open(const QString &name)
         screen->activateWindow();
         return screen;
     }
+    // A screen that chose its own size keeps it inside the frame.
+    const QSize wanted = screen->testAttribute(Qt::WA_Resized) ? screen->size() : screen->sizeHint();
     QMdiSubWindow *frame = m_mdi->addSubWindow(screen);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
     screen->show();
     frame->show();
+    frame->resize(wanted + (frame->size() - screen->size()));
     m_mdi->setActiveSubWindow(frame);
     return screen;
 }

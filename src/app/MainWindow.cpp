@@ -162,13 +162,8 @@ QWidget *MainWindow::open(const QString &name)
     if (!info)
         return nullptr;
     if (QWidget *existing = find(name)) {
-        if (auto *frame = qobject_cast<QMdiSubWindow *>(existing->parentWidget())) {
-            m_mdi->setActiveSubWindow(frame);
-        } else {
-            existing->show();
-            existing->raise();
-            existing->activateWindow();
-        }
+        ui::showScreen(existing);
+        existing->activateWindow();
         return existing;
     }
     QWidget *screen = info->make();
@@ -196,12 +191,20 @@ void MainWindow::closeAll()
 {
     BusyCursor busy;
     // One at a time, always the active one; a screen that refuses to close stops the round.
-    while (!m_mdi->subWindowList().isEmpty()) {
+    // Hidden screens are not windows the user sees: they stay loaded, as they were.
+    const auto shown = [this] {
+        QList<QMdiSubWindow *> frames;
+        for (QMdiSubWindow *frame : m_mdi->subWindowList())
+            if (!frame->isHidden())
+                frames << frame;
+        return frames;
+    };
+    for (auto frames = shown(); !frames.isEmpty(); frames = shown()) {
         QMdiSubWindow *frame = m_mdi->activeSubWindow();
-        if (!frame)
-            frame = m_mdi->subWindowList().constLast();
+        if (!frame || !frames.contains(frame))
+            frame = frames.constLast();
         ui::closeScreen(frame->widget() ? frame->widget() : frame);
-        if (m_mdi->subWindowList().contains(frame))
+        if (m_mdi->subWindowList().contains(frame) && !frame->isHidden())
             break;
     }
 }

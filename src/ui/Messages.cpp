@@ -59,7 +59,7 @@ void plain(QWidget *parent, const QString &text, const QString &title)
 
 bool question(QWidget *parent, const QString &text)
 {
-    return Messages::show(parent, {Message::Icon::Question, QStringLiteral("信息提示"), text, true});
+    return Messages::show(parent, {Message::Icon::None, QStringLiteral("信息提示"), text, true});
 }
 
 void information(QWidget *parent, const QString &text)

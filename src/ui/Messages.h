@@ -38,7 +38,7 @@ void warning(QWidget *parent, const QString &text, const QString &title = {});
 void notice(QWidget *parent, const QString &text);
 // No icon, OK, the program's title unless one is given.
 void plain(QWidget *parent, const QString &text, const QString &title = kAppTitle);
-// Yes/No question titled "信息提示"; true for Yes.
+// Yes/No question without icon, titled "信息提示" (delete confirmations); true for Yes.
 bool question(QWidget *parent, const QString &text);
 // Information icon titled "提示".
 void information(QWidget *parent, const QString &text);

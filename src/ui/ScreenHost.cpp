@@ -54,4 +54,25 @@ void closeScreen(QWidget *screen)
         area->removeSubWindow(frame);
 }
 
+void hideScreen(QWidget *screen)
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(screen->parentWidget()))
+        frame->hide();
+    else
+        screen->hide();
+}
+
+void showScreen(QWidget *screen)
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(screen->parentWidget())) {
+        frame->show();
+        screen->show();
+        if (frame->mdiArea())
+            frame->mdiArea()->setActiveSubWindow(frame);
+    } else {
+        screen->show();
+        screen->raise();
+    }
+}
+
 } // namespace quorv::ui

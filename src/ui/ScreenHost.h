@@ -43,5 +43,9 @@ public:
 
 // Closes a screen, together with the child-window frame that holds it.
 void closeScreen(QWidget *screen);
+// Hides a screen (with its frame) without closing it: it keeps its state, survives "close all",
+// and opening it again shows it as it was.
+void hideScreen(QWidget *screen);
+void showScreen(QWidget *screen);
 
 } // namespace quorv::ui

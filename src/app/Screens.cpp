@@ -1,5 +1,8 @@
 #include "app/Screens.h"
 
+#include "admin/RangeEditScreen.h"
+#include "admin/RangeKinds.h"
+#include "admin/RangeScreen.h"
 #include "app/HowToScreen.h"
 #include "data/Db.h"
 #include "notebooks/WelcomeScreen.h"
@@ -15,6 +18,10 @@ void registerScreens()
     ScreenCatalog::add({QStringLiteral("如何使用"), Placement::Child, [] { return new HowToScreen; }});
     ScreenCatalog::add({QStringLiteral("rjbb"), Placement::TopLevel, [] { return new VersionWindow; }});
     ScreenCatalog::add({QStringLiteral("gybrjian"), Placement::Child, [] { return new AboutScreen; }});
+    for (const RangeKind *kind : {&receiptRanges(), &cardRanges()}) {
+        ScreenCatalog::add({kind->listScreen, Placement::Child, [kind] { return new RangeScreen(*kind, Db::main()); }});
+        ScreenCatalog::add({kind->editScreen, Placement::Child, [kind] { return new RangeEditScreen(*kind, Db::main()); }});
+    }
 }
 
 } // namespace quorv

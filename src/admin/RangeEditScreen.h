@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QSqlRecord>
+#include <QWidget>
+
+class QLineEdit;
+
+namespace quorv {
+
+class Db;
+struct RangeKind;
+
+// `xgpiaohao` / `xgkahao`: changes the numbers of one range. The range list stays hidden while
+// it is open and shows again when it closes.
+class RangeEditScreen : public QWidget {
+    Q_OBJECT
+public:
+    RangeEditScreen(const RangeKind &kind, Db &db, QWidget *parent = nullptr);
+
+    // Takes the range list's current row.
+    void load(const QSqlRecord &row);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void save();
+    QLineEdit *box(const QString &name);
+
+    const RangeKind &m_kind;
+    Db &m_db;
+    QLineEdit *m_id = nullptr;
+    bool m_saved = false;
+};
+
+} // namespace quorv

@@ -1,5 +1,9 @@
 #include "app/Screens.h"
 
+#include "admin/AddUserScreen.h"
+#include "admin/EditUserScreen.h"
+#include "admin/PasswordScreen.h"
+#include "admin/UserListScreen.h"
 #include "admin/RangeEditScreen.h"
 #include "admin/RangeKinds.h"
 #include "admin/RangeScreen.h"
@@ -18,6 +22,10 @@ void registerScreens()
     ScreenCatalog::add({QStringLiteral("如何使用"), Placement::Child, [] { return new HowToScreen; }});
     ScreenCatalog::add({QStringLiteral("rjbb"), Placement::TopLevel, [] { return new VersionWindow; }});
     ScreenCatalog::add({QStringLiteral("gybrjian"), Placement::Child, [] { return new AboutScreen; }});
+    ScreenCatalog::add({QStringLiteral("yonghuguanli"), Placement::Child, [] { return new UserListScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("add_admin"), Placement::Child, [] { return new AddUserScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("yhxg"), Placement::Child, [] { return new EditUserScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("mima"), Placement::Child, [] { return new PasswordScreen(Db::main()); }});
     for (const RangeKind *kind : {&receiptRanges(), &cardRanges()}) {
         ScreenCatalog::add({kind->listScreen, Placement::Child, [kind] { return new RangeScreen(*kind, Db::main()); }});
         ScreenCatalog::add({kind->editScreen, Placement::Child, [kind] { return new RangeEditScreen(*kind, Db::main()); }});

@@ -10,6 +10,9 @@
 #include "app/HowToScreen.h"
 #include "data/Db.h"
 #include "notebooks/WelcomeScreen.h"
+#include "reference/ReferenceEditScreen.h"
+#include "reference/ReferenceKinds.h"
+#include "reference/ReferenceScreen.h"
 #include "ui/ScreenHost.h"
 
 namespace quorv {
@@ -26,6 +29,10 @@ void registerScreens()
     ScreenCatalog::add({QStringLiteral("add_admin"), Placement::Child, [] { return new AddUserScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("yhxg"), Placement::Child, [] { return new EditUserScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("mima"), Placement::Child, [] { return new PasswordScreen(Db::main()); }});
+    for (const ReferenceKind *kind : {&vehicleModels(), &coaches(), &certificateTypes()}) {
+        ScreenCatalog::add({kind->listScreen, Placement::Child, [kind] { return new ReferenceScreen(*kind, Db::main()); }});
+        ScreenCatalog::add({kind->editScreen, Placement::Child, [kind] { return new ReferenceEditScreen(*kind, Db::main()); }});
+    }
     for (const RangeKind *kind : {&receiptRanges(), &cardRanges()}) {
         ScreenCatalog::add({kind->listScreen, Placement::Child, [kind] { return new RangeScreen(*kind, Db::main()); }});
         ScreenCatalog::add({kind->editScreen, Placement::Child, [kind] { return new RangeEditScreen(*kind, Db::main()); }});

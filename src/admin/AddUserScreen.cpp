@@ -2,12 +2,15 @@
 
 #include "admin/AccountForm.h"
 #include "ui/Backdrop.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Messages.h"
 #include "ui/ScreenHost.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quorv {
@@ -18,29 +21,26 @@ AddUserScreen::AddUserScreen(Db &db, QWidget *parent) : QWidget(parent), m_rules
     setWindowTitle(QStringLiteral("添加用户"));
     ui::addBackdrop(this);
 
-    m_name = admin::textBox(this, QStringLiteral("Text1"));
-    m_password = admin::passwordBox(this, QStringLiteral("Text2"));
-    m_confirmation = admin::passwordBox(this, QStringLiteral("Text3"));
+    m_name = ui::textBox(this, QStringLiteral("Text1"));
+    m_password = ui::passwordBox(this, QStringLiteral("Text2"));
+    m_confirmation = ui::passwordBox(this, QStringLiteral("Text3"));
     m_role = admin::roleBox(this, {QStringLiteral("录入员"), QStringLiteral("经理")});
     m_role->setCurrentIndex(0);
-    auto *ok = admin::button(this, QStringLiteral("Command1"), QStringLiteral("确定"));
-    auto *cancel = admin::button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
+    auto *ok = ui::button(this, QStringLiteral("Command1"), QStringLiteral("确定"));
+    auto *cancel = ui::button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("输入用户名"), m_name);
     form->addRow(QStringLiteral("输入密码"), m_password);
     form->addRow(QStringLiteral("确认密码"), m_confirmation);
     form->addRow(QStringLiteral("选择权限"), m_role);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = ui::buttonRow({ok, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 24, 30, 24);
     layout->addLayout(form);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    admin::chainFields({m_name, m_password, m_confirmation, m_role}, {ok, cancel});
+    ui::chainFields({m_name, m_password, m_confirmation, m_role}, {ok, cancel});
 
     connect(ok, &QPushButton::clicked, this, &AddUserScreen::submit);
     connect(cancel, &QPushButton::clicked, this, &AddUserScreen::cancel);

@@ -2,12 +2,15 @@
 
 #include "admin/AccountForm.h"
 #include "ui/Backdrop.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Messages.h"
 #include "ui/ScreenHost.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -32,16 +35,16 @@ EditUserScreen::EditUserScreen(Db &db, QWidget *parent) : QWidget(parent), m_rul
     setWindowTitle(QStringLiteral("用户管理修改"));
     ui::addBackdrop(this);
 
-    m_name = admin::textBox(this, QStringLiteral("username"));
-    m_password = admin::passwordBox(this, QStringLiteral("txtpwd"));
-    m_confirmation = admin::passwordBox(this, QStringLiteral("txtpwd2"));
+    m_name = ui::textBox(this, QStringLiteral("username"));
+    m_password = ui::passwordBox(this, QStringLiteral("txtpwd"));
+    m_confirmation = ui::passwordBox(this, QStringLiteral("txtpwd2"));
     m_role = admin::roleBox(this, {QStringLiteral("经理"), QStringLiteral("录入人")});
     // The record ID decides which row is written; it comes from the list and is not typed.
-    m_id = admin::textBox(this, QStringLiteral("id"));
+    m_id = ui::textBox(this, QStringLiteral("id"));
     m_id->setReadOnly(true);
     m_id->setFocusPolicy(Qt::NoFocus);
-    auto *ok = admin::button(this, QStringLiteral("Cmdok"), QStringLiteral("确定"));
-    auto *cancel = admin::button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
+    auto *ok = ui::button(this, QStringLiteral("Cmdok"), QStringLiteral("确定"));
+    auto *cancel = ui::button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("id"), m_id);
@@ -49,16 +52,13 @@ EditUserScreen::EditUserScreen(Db &db, QWidget *parent) : QWidget(parent), m_rul
     form->addRow(QStringLiteral("输入密码"), keepNote(this, m_password));
     form->addRow(QStringLiteral("确认密码"), m_confirmation);
     form->addRow(QStringLiteral("选择权限"), keepNote(this, m_role));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = ui::buttonRow({ok, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 24, 30, 24);
     layout->addLayout(form);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    admin::chainFields({m_name, m_password, m_confirmation, m_role}, {ok, cancel});
+    ui::chainFields({m_name, m_password, m_confirmation, m_role}, {ok, cancel});
 
     connect(ok, &QPushButton::clicked, this, &EditUserScreen::submit);
     connect(cancel, &QPushButton::clicked, this, [this] { ui::closeScreen(this); });

@@ -3,12 +3,15 @@
 #include "admin/AccountForm.h"
 #include "app/Session.h"
 #include "ui/Backdrop.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Messages.h"
 #include "ui/ScreenHost.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -20,27 +23,24 @@ PasswordScreen::PasswordScreen(Db &db, QWidget *parent) : QWidget(parent), m_rul
     setWindowTitle(QStringLiteral("密码修改"));
     ui::addBackdrop(this);
 
-    m_old = admin::textBox(this, QStringLiteral("Text3"));
-    m_new = admin::passwordBox(this, QStringLiteral("Text1"));
-    m_confirmation = admin::passwordBox(this, QStringLiteral("Text2"));
-    auto *ok = admin::button(this, QStringLiteral("cmdok"), QStringLiteral("确定"));
-    auto *cancel = admin::button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
+    m_old = ui::textBox(this, QStringLiteral("Text3"));
+    m_new = ui::passwordBox(this, QStringLiteral("Text1"));
+    m_confirmation = ui::passwordBox(this, QStringLiteral("Text2"));
+    auto *ok = ui::button(this, QStringLiteral("cmdok"), QStringLiteral("确定"));
+    auto *cancel = ui::button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("原密码："), m_old);
     form->addRow(QStringLiteral("输入新密码："), m_new);
     form->addRow(QStringLiteral("确认新密码："), m_confirmation);
     form->addRow(QString(), new QLabel(QStringLiteral("不修改请留空"), this));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = ui::buttonRow({ok, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 24, 30, 24);
     layout->addLayout(form);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    admin::chainFields({m_old, m_new, m_confirmation}, {ok, cancel});
+    ui::chainFields({m_old, m_new, m_confirmation}, {ok, cancel});
 
     connect(ok, &QPushButton::clicked, this, &PasswordScreen::submit);
     connect(cancel, &QPushButton::clicked, this, [this] { ui::closeScreen(this); });

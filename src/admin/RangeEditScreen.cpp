@@ -3,6 +3,7 @@
 #include "admin/RangeKinds.h"
 #include "admin/RangeRules.h"
 #include "admin/RangeScreen.h"
+#include "ui/Controls.h"
 #include "ui/Backdrop.h"
 #include "ui/Guard.h"
 #include "ui/Messages.h"
@@ -79,10 +80,7 @@ RangeEditScreen::RangeEditScreen(const RangeKind &kind, Db &db, QWidget *parent)
     save->setObjectName(kind.saveButton);
     auto *back = new QPushButton(kind.backCaption, this);
     back->setObjectName(kind.backButton);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(back);
+    auto *buttons = ui::buttonRow({save, back});
     layout->addLayout(buttons);
 
     connect(save, &QPushButton::clicked, this, &RangeEditScreen::save);

@@ -3,12 +3,15 @@
 #include "admin/AccountForm.h"
 #include "admin/EditUserScreen.h"
 #include "ui/Backdrop.h"
+#include "ui/Controls.h"
 #include "ui/DataGrid.h"
 #include "ui/Guard.h"
 #include "ui/Messages.h"
 #include "ui/ScreenHost.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quorv {
@@ -37,10 +40,10 @@ UserListScreen::UserListScreen(Db &db, QWidget *parent) : QWidget(parent), m_rul
     ui::addBackdrop(this);
 
     m_grid = new ui::DataGrid(db, columns(), this);
-    auto *add = admin::button(this, QStringLiteral("add"), QStringLiteral("添加"));
-    m_edit = admin::button(this, QStringLiteral("edit"), QStringLiteral("修改"));
-    m_remove = admin::button(this, QStringLiteral("del"), QStringLiteral("删除"));
-    m_refresh = admin::button(this, QStringLiteral("gengxin"), QStringLiteral("更新"));
+    auto *add = ui::button(this, QStringLiteral("add"), QStringLiteral("添加"));
+    m_edit = ui::button(this, QStringLiteral("edit"), QStringLiteral("修改"));
+    m_remove = ui::button(this, QStringLiteral("del"), QStringLiteral("删除"));
+    m_refresh = ui::button(this, QStringLiteral("gengxin"), QStringLiteral("更新"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,6 +1,7 @@
 #include "app/FirstRunDialog.h"
 
 #include "app/FirstRunRules.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Messages.h"
 
@@ -44,10 +45,7 @@ FirstRunDialog::FirstRunDialog(QString path, QWidget *parent) : QDialog(parent),
     form->addRow(QStringLiteral("经理用户名："), m_user);
     form->addRow(QStringLiteral("密码："), m_password);
     form->addRow(QStringLiteral("确认密码："), m_confirmation);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = ui::buttonRow({ok, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(form);

@@ -1,5 +1,6 @@
 #include "app/LoginScreen.h"
 
+#include "ui/Controls.h"
 #include "ui/Backdrop.h"
 #include "ui/Guard.h"
 #include "ui/Messages.h"
@@ -37,10 +38,7 @@ LoginScreen::LoginScreen(Db &db, QWidget *parent) : QWidget(parent), m_rules(db)
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("用户名:"), m_user);
     form->addRow(QStringLiteral("密码:"), m_password);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = ui::buttonRow({ok, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 30, 40, 30);
     layout->addWidget(heading, 0, Qt::AlignHCenter);

@@ -51,10 +51,7 @@ ReferenceEditScreen::ReferenceEditScreen(const ReferenceKind &kind, Db &db, QWid
 
     auto *save = ui::button(this, QStringLiteral("Command1"), QStringLiteral("修改"));
     auto *cancel = ui::button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
+    auto *buttons = ui::buttonRow({save, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(frames);
     layout->addLayout(buttons);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -13,5 +15,12 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QLineEdit *textBox(QWidget *parent, const QString &name);
 // Shows "*" for each character typed.
 QLineEdit *passwordBox(QWidget *parent, const QString &name);
+
+// A row of buttons, pushed to the right.
+QHBoxLayout *buttonRow(const QList<QPushButton *> &buttons);
+
+// Tab runs through the fields and then the buttons; Return moves to the next field and, in the
+// last one, presses the first button.
+void chainFields(const QList<QWidget *> &fields, const QList<QPushButton *> &buttons);
 
 } // namespace quorv::ui

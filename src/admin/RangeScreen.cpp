@@ -138,14 +138,20 @@ void RangeScreen::addRange()
     });
 }
 
+bool RangeScreen::refuseEmptyList()
+{
+    if (m_grid->rows() > 0)
+        return false;
+    ui::warning(this, m_kind.emptyListMessage);
+    if (m_kind.emptyListCloses)
+        ui::closeScreen(this);
+    return true;
+}
+
 void RangeScreen::editRange()
 {
-    if (m_grid->rows() == 0) {
-        ui::warning(this, m_kind.emptyListMessage);
-        if (m_kind.emptyListCloses)
-            ui::closeScreen(this);
+    if (refuseEmptyList())
         return;
-    }
     const QSqlRecord row = m_grid->currentRecord();
     ui::hideScreen(this);
     if (auto *edit = qobject_cast<RangeEditScreen *>(ui::ScreenHost::instance()->open(m_kind.editScreen)))
@@ -154,12 +160,8 @@ void RangeScreen::editRange()
 
 void RangeScreen::deleteRange()
 {
-    if (m_grid->rows() == 0) {
-        ui::warning(this, m_kind.emptyListMessage);
-        if (m_kind.emptyListCloses)
-            ui::closeScreen(this);
+    if (refuseEmptyList())
         return;
-    }
     const QSqlRecord row = m_grid->currentRecord();
     const bool yes = ui::question(this, m_kind.deletePrefix + row.value(QStringLiteral("qsph")).toString()
                                             + QStringLiteral("?") + m_kind.deleteNote);

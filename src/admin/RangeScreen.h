@@ -24,6 +24,7 @@ private:
     void addRange();
     void editRange();
     void deleteRange();
+    bool refuseEmptyList();
     void refreshList();
     void emptyBoxes();
 

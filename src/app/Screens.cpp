@@ -10,6 +10,7 @@
 #include "app/HowToScreen.h"
 #include "data/Db.h"
 #include "notebooks/WelcomeScreen.h"
+#include "receipts/ReceiptEntryScreen.h"
 #include "reference/ReferenceEditScreen.h"
 #include "reference/ReferenceKinds.h"
 #include "reference/ReferenceScreen.h"
@@ -29,6 +30,7 @@ void registerScreens()
     ScreenCatalog::add({QStringLiteral("add_admin"), Placement::Child, [] { return new AddUserScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("yhxg"), Placement::Child, [] { return new EditUserScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("mima"), Placement::Child, [] { return new PasswordScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("add_piaoju"), Placement::Child, [] { return new ReceiptEntryScreen(Db::main()); }});
     for (const ReferenceKind *kind : {&vehicleModels(), &coaches(), &certificateTypes()}) {
         ScreenCatalog::add({kind->listScreen, Placement::Child, [kind] { return new ReferenceScreen(*kind, Db::main()); }});
         ScreenCatalog::add({kind->editScreen, Placement::Child, [kind] { return new ReferenceEditScreen(*kind, Db::main()); }});

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace quorv::ui {
@@ -27,6 +29,43 @@ QLineEdit *passwordBox(QWidget *parent, const QString &name)
     box->setEchoMode(QLineEdit::Password);
     box->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     return box;
+}
+
+QPlainTextEdit *textArea(QWidget *parent, const QString &name)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setTabChangesFocus(true);
+    box->setFixedHeight(box->fontMetrics().height() * 3 + 12);
+    return box;
+}
+
+QLineEdit *readOnlyBox(QWidget *parent, const QString &name, const QString &text)
+{
+    QLineEdit *box = textBox(parent, name);
+    box->setText(text);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QWidget *heading(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: #1f4e79;"));
+    return label;
+}
+
+QString textOf(const QWidget *control)
+{
+    if (auto *line = qobject_cast<const QLineEdit *>(control))
+        return line->text();
+    if (auto *area = qobject_cast<const QPlainTextEdit *>(control))
+        return area->toPlainText();
+    if (auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    return {};
 }
 
 QHBoxLayout *buttonRow(const QList<QPushButton *> &buttons)

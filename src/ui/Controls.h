@@ -5,6 +5,7 @@
 
 class QHBoxLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -15,6 +16,15 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QLineEdit *textBox(QWidget *parent, const QString &name);
 // Shows "*" for each character typed.
 QLineEdit *passwordBox(QWidget *parent, const QString &name);
+
+// A text box of several lines; Tab leaves it.
+QPlainTextEdit *textArea(QWidget *parent, const QString &name);
+// A box filled by the program and not editable (录入人).
+QLineEdit *readOnlyBox(QWidget *parent, const QString &name, const QString &text);
+// A heading label over a screen's fields.
+QWidget *heading(QWidget *parent, const QString &text);
+// The text of a box of one or several lines, or of a combo box.
+QString textOf(const QWidget *control);
 
 // A row of buttons, pushed to the right.
 QHBoxLayout *buttonRow(const QList<QPushButton *> &buttons);

@@ -8,6 +8,8 @@
 #include "admin/RangeKinds.h"
 #include "admin/RangeScreen.h"
 #include "app/HowToScreen.h"
+#include "cards/CardIssueScreen.h"
+#include "cards/CardKinds.h"
 #include "data/Db.h"
 #include "notebooks/WelcomeScreen.h"
 #include "receipts/ReceiptEntryScreen.h"
@@ -31,6 +33,8 @@ void registerScreens()
     ScreenCatalog::add({QStringLiteral("yhxg"), Placement::Child, [] { return new EditUserScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("mima"), Placement::Child, [] { return new PasswordScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("add_piaoju"), Placement::Child, [] { return new ReceiptEntryScreen(Db::main()); }});
+    for (const CardKind *kind : {&timedCards(), &passGuaranteeCards()})
+        ScreenCatalog::add({kind->screen, Placement::Child, [kind] { return new CardIssueScreen(*kind, Db::main()); }});
     for (const ReferenceKind *kind : {&vehicleModels(), &coaches(), &certificateTypes()}) {
         ScreenCatalog::add({kind->listScreen, Placement::Child, [kind] { return new ReferenceScreen(*kind, Db::main()); }});
         ScreenCatalog::add({kind->editScreen, Placement::Child, [kind] { return new ReferenceEditScreen(*kind, Db::main()); }});

@@ -20,22 +20,6 @@
 
 namespace quorv {
 
-namespace {
-
-// A box with a note after it ("元", a hint).
-QWidget *withNote(QWidget *box, const QString &note)
-{
-    auto *row = new QWidget(box->parentWidget());
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    box->setParent(row);
-    layout->addWidget(box, 1);
-    layout->addWidget(new QLabel(note, row));
-    return row;
-}
-
-} // namespace
-
 ReceiptEntryScreen::ReceiptEntryScreen(Db &db, QWidget *parent) : QWidget(parent), m_db(db)
 {
     setObjectName(QStringLiteral("add_piaoju"));
@@ -66,12 +50,12 @@ ReceiptEntryScreen::ReceiptEntryScreen(Db &db, QWidget *parent) : QWidget(parent
     new P(written, writtenCalendar, P::Pick::DoubleClick, P::AfterPick::Hide);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("票号："), withNote(number, QStringLiteral("*只限数字（填错不能修改，只能删除）")));
+    form->addRow(QStringLiteral("票号："), ui::withNote(number, QStringLiteral("*只限数字（填错不能修改，只能删除）")));
     form->addRow(QStringLiteral("客户姓名："), name);
     form->addRow(QStringLiteral("项目名称："), item);
     form->addRow(QStringLiteral("项目说明："), description);
     form->addRow(QStringLiteral("联系方式："), phone);
-    form->addRow(QStringLiteral("金额："), withNote(amount, QStringLiteral("元")));
+    form->addRow(QStringLiteral("金额："), ui::withNote(amount, QStringLiteral("元")));
     form->addRow(QStringLiteral("经办人："), handler);
     form->addRow(QStringLiteral("开票人："), writer);
     form->addRow(QStringLiteral("审核人："), auditor);

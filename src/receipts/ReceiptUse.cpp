@@ -16,14 +16,14 @@ QVariant number(const QString &typed, const QString &field)
     return parse::requireNumber(typed, field);
 }
 
-std::optional<Verdict> refuseUnlessFree(Db &db, const QVariant &number, Verdict::Tone tone)
+std::optional<Verdict> refuseUnlessFree(Db &db, const QVariant &number, Verdict::Tone usedTone)
 {
     const auto rows = db.rows(QStringLiteral("select yongtu from piaoju where piaohao = ? order by id limit 1"), {number});
     if (rows.isEmpty())
-        return Verdict::refuse(QStringLiteral("请先开票或检查你输入的票号是否正确"), {}, tone);
+        return Verdict::refuse(QStringLiteral("请先开票或检查你输入的票号是否正确"));
     const QString use = rows.first().value(0).toString();
     if (!use.isEmpty())
-        return Verdict::refuse(QStringLiteral("票据不可重复使用:") + use, {}, tone);
+        return Verdict::refuse(QStringLiteral("票据不可重复使用:") + use, {}, usedTone);
     return std::nullopt;
 }
 

@@ -28,8 +28,9 @@ inline const QString kVoidLicence = QStringLiteral("作废证件");
 QVariant number(const QString &typed, const QString &field);
 
 // The receipt-use check: refuses a receipt that does not exist ("请先开票或检查你输入的票号是否正确")
-// or is used already ("票据不可重复使用:" + its use). Run it inside the unit of work that marks it.
-std::optional<Verdict> refuseUnlessFree(Db &db, const QVariant &number, Verdict::Tone tone = Verdict::Tone::Warning);
+// or is used already ("票据不可重复使用:" + its use, in `usedTone`). Run it inside the unit of
+// work that marks it.
+std::optional<Verdict> refuseUnlessFree(Db &db, const QVariant &number, Verdict::Tone usedTone = Verdict::Tone::Warning);
 // Marks the receipt as used; call it in the same unit of work as the check.
 void markUsed(Db &db, const QVariant &number, const QString &use);
 

@@ -10,4 +10,14 @@ std::optional<Verdict> firstEmpty(std::initializer_list<Required> boxes)
     return std::nullopt;
 }
 
+std::optional<Verdict> refuseUnlessSex(const QString &text)
+{
+    const QString sex = text.trimmed();
+    if (sex == QStringLiteral("男") || sex == QStringLiteral("女"))
+        return std::nullopt;
+    Verdict v = Verdict::refuse(QStringLiteral("请选择正确的性别"), QStringLiteral("Combo2"));
+    v.clearField = true;
+    return v;
+}
+
 } // namespace quorv

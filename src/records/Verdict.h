@@ -23,6 +23,7 @@ struct Verdict {
     Tone tone = Tone::Warning;
     QString field;           // objectName of the control to focus, or empty
     bool clearField = false; // empty that control
+    bool pickFirst = false;  // select that combo box's first item
     bool closeScreen = false;
     bool closeFirst = false; // close the screen before the message shows
 
@@ -55,5 +56,9 @@ struct Required {
 
 // The first required box that is empty, in the given order.
 std::optional<Verdict> firstEmpty(std::initializer_list<Required> boxes);
+
+// The sex box (`Combo2`) must hold "男" or "女" (blanks around allowed); anything else is
+// refused and the box emptied.
+std::optional<Verdict> refuseUnlessSex(const QString &text);
 
 } // namespace quorv

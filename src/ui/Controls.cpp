@@ -31,6 +31,27 @@ QLineEdit *passwordBox(QWidget *parent, const QString &name)
     return box;
 }
 
+QComboBox *comboBox(QWidget *parent, const QString &name, const QStringList &items, bool editable)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(editable);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    return box;
+}
+
+QWidget *withNote(QWidget *box, const QString &note)
+{
+    auto *row = new QWidget(box->parentWidget());
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    box->setParent(row);
+    layout->addWidget(box, 1);
+    layout->addWidget(new QLabel(note, row));
+    return row;
+}
+
 QPlainTextEdit *textArea(QWidget *parent, const QString &name)
 {
     auto *box = new QPlainTextEdit(parent);

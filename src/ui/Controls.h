@@ -2,7 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+class QComboBox;
 class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
@@ -16,6 +18,12 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QLineEdit *textBox(QWidget *parent, const QString &name);
 // Shows "*" for each character typed.
 QLineEdit *passwordBox(QWidget *parent, const QString &name);
+
+// A combo box with fixed items, the first selected. An editable one also takes typed text
+// (without adding it to the items).
+QComboBox *comboBox(QWidget *parent, const QString &name, const QStringList &items, bool editable);
+// A box followed by a note ("元", a hint), as one row of a form.
+QWidget *withNote(QWidget *box, const QString &note);
 
 // A text box of several lines; Tab leaves it.
 QPlainTextEdit *textArea(QWidget *parent, const QString &name);

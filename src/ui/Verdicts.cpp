@@ -31,6 +31,8 @@ void render(QWidget *screen, const Verdict &v)
     if (!v.message.isEmpty())
         say(screen, v);
     if (QWidget *field = v.field.isEmpty() ? nullptr : screen->findChild<QWidget *>(v.field)) {
+        if (auto *combo = qobject_cast<QComboBox *>(field); combo && v.pickFirst && combo->count() > 0)
+            combo->setCurrentIndex(0);
         if (v.clearField) {
             if (auto *combo = qobject_cast<QComboBox *>(field)) {
                 combo->setCurrentIndex(-1);

@@ -11,6 +11,7 @@
 #include "cards/CardIssueScreen.h"
 #include "cards/CardKinds.h"
 #include "data/Db.h"
+#include "licences/LicenceEntryScreen.h"
 #include "notebooks/WelcomeScreen.h"
 #include "receipts/ReceiptEntryScreen.h"
 #include "reference/ReferenceEditScreen.h"
@@ -33,6 +34,7 @@ void registerScreens()
     ScreenCatalog::add({QStringLiteral("yhxg"), Placement::Child, [] { return new EditUserScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("mima"), Placement::Child, [] { return new PasswordScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("add_piaoju"), Placement::Child, [] { return new ReceiptEntryScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("add_zhengjian"), Placement::Child, [] { return new LicenceEntryScreen(Db::main()); }});
     for (const CardKind *kind : {&timedCards(), &passGuaranteeCards()})
         ScreenCatalog::add({kind->screen, Placement::Child, [kind] { return new CardIssueScreen(*kind, Db::main()); }});
     for (const ReferenceKind *kind : {&vehicleModels(), &coaches(), &certificateTypes()}) {

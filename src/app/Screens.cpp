@@ -8,6 +8,10 @@
 #include "admin/RangeKinds.h"
 #include "admin/RangeScreen.h"
 #include "app/HowToScreen.h"
+#include "bookings/CardBookingScreen.h"
+#include "bookings/CardBookingsWindow.h"
+#include "bookings/CardPromptScreen.h"
+#include "bookings/WalkInScreen.h"
 #include "cards/CardIssueScreen.h"
 #include "cards/CardKinds.h"
 #include "data/Db.h"
@@ -35,6 +39,10 @@ void registerScreens()
     ScreenCatalog::add({QStringLiteral("mima"), Placement::Child, [] { return new PasswordScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("add_piaoju"), Placement::Child, [] { return new ReceiptEntryScreen(Db::main()); }});
     ScreenCatalog::add({QStringLiteral("add_zhengjian"), Placement::Child, [] { return new LicenceEntryScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("kaleiyc"), Placement::Child, [] { return new CardPromptScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("youkayc"), Placement::Child, [] { return new CardBookingScreen(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("lcxx"), Placement::TopLevel, [] { return new CardBookingsWindow(Db::main()); }});
+    ScreenCatalog::add({QStringLiteral("linshiyc"), Placement::Child, [] { return new WalkInScreen(Db::main()); }});
     for (const CardKind *kind : {&timedCards(), &passGuaranteeCards()})
         ScreenCatalog::add({kind->screen, Placement::Child, [kind] { return new CardIssueScreen(*kind, Db::main()); }});
     for (const ReferenceKind *kind : {&vehicleModels(), &coaches(), &certificateTypes()}) {

@@ -16,6 +16,8 @@ struct Verdict {
         WarningTitled, // exclamation, OK, the program's title
         Plain,         // no icon, OK, the program's title
         Notice,        // no icon, OK, empty title
+        ErrorTitled,   // exclamation, OK, titled "错误提示"
+        Question,      // Yes/No, no icon: the screen asks, and submits again on Yes
     };
 
     bool done = false; // the submission was written
@@ -26,6 +28,7 @@ struct Verdict {
     bool pickFirst = false;  // select that combo box's first item
     bool closeScreen = false;
     bool closeFirst = false; // close the screen before the message shows
+    QString title;           // a question's title
 
     static Verdict refuse(QString message, QString field = {}, Tone tone = Tone::Warning)
     {

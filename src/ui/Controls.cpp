@@ -89,6 +89,15 @@ QString textOf(const QWidget *control)
     return {};
 }
 
+QWidget *linkLabel(QWidget *parent, const QString &name, const QString &text, const std::function<void()> &onClick)
+{
+    auto *label = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), parent);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    QObject::connect(label, &QLabel::linkActivated, label, [onClick] { onClick(); });
+    return label;
+}
+
 QHBoxLayout *buttonRow(const QList<QPushButton *> &buttons)
 {
     auto *row = new QHBoxLayout;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QComboBox;
 class QHBoxLayout;
 class QLineEdit;
@@ -33,6 +35,9 @@ QLineEdit *readOnlyBox(QWidget *parent, const QString &name, const QString &text
 QWidget *heading(QWidget *parent, const QString &text);
 // The text of a box of one or several lines, or of a combo box.
 QString textOf(const QWidget *control);
+
+// A label that acts like a button when clicked.
+QWidget *linkLabel(QWidget *parent, const QString &name, const QString &text, const std::function<void()> &onClick);
 
 // A row of buttons, pushed to the right.
 QHBoxLayout *buttonRow(const QList<QPushButton *> &buttons);

@@ -19,6 +19,8 @@ void say(QWidget *screen, const Verdict &v)
     case Verdict::Tone::WarningTitled: warning(screen, v.message, kAppTitle); break;
     case Verdict::Tone::Plain: plain(screen, v.message); break;
     case Verdict::Tone::Notice: notice(screen, v.message); break;
+    case Verdict::Tone::ErrorTitled: warning(screen, v.message, QStringLiteral("错误提示")); break;
+    case Verdict::Tone::Question: break; // asked by the screen itself (see ask())
     }
 }
 
@@ -47,6 +49,11 @@ void render(QWidget *screen, const Verdict &v)
     }
     if (v.closeScreen && !v.closeFirst)
         closeScreen(screen);
+}
+
+bool ask(QWidget *screen, const Verdict &v)
+{
+    return Messages::show(screen, {Message::Icon::None, v.title, v.message, true});
 }
 
 } // namespace quorv::ui

@@ -25,6 +25,24 @@ Verdict refuseMoment(const char *which, const QString &typed)
                            QStringLiteral("Combod1"), Verdict::Tone::ErrorTitled);
 }
 
+// The columns both kinds of booking take from the screen; the address and the remark only when
+// they are given.
+Row customerColumns(const QString &model, const QString &coach, const QString &name, const QString &phone,
+                    const QString &address, const QString &remark, const Slot &slot)
+{
+    Row row{{QStringLiteral("chexing"), model},
+            {QStringLiteral("jiaolian"), coach},
+            {QStringLiteral("xingming"), name},
+            {QStringLiteral("dianhua"), phone},
+            {QStringLiteral("s_date"), toStoredDateTime(slot.start)},
+            {QStringLiteral("e_date"), toStoredDateTime(slot.end)}};
+    if (!address.isEmpty())
+        row.append({QStringLiteral("address"), address});
+    if (!remark.isEmpty())
+        row.append({QStringLiteral("beizhu"), remark});
+    return row;
+}
+
 } // namespace
 
 std::optional<QDateTime> compose(const QString &year, const QString &month, const QString &day, const QString &hour,
@@ -122,30 +140,19 @@ Verdict bookOnCard(Db &db, const CardBooking &in, const QDate &today, bool manag
     if (left < hours)
         return Verdict::refuse(QStringLiteral("这个卡上时间不够了，请检查！"));
 
-    Row row{{QStringLiteral("chexing"), in.chexing},
-            {QStringLiteral("jiaolian"), in.jiaolian},
-            {QStringLiteral("xingming"), in.xingming},
-            {QStringLiteral("dianhua"), in.dianhua}};
-    if (!in.address.isEmpty())
-        row.append({QStringLiteral("address"), in.address});
-    if (!in.beizhu.isEmpty())
-        row.append({QStringLiteral("beizhu"), in.beizhu});
+    Row row = customerColumns(in.chexing, in.jiaolian, in.xingming, in.dianhua, in.address, in.beizhu, slot);
     row.append({{QStringLiteral("shichang"), hours},
                 {QStringLiteral("zheng"), card.value(QStringLiteral("zheng"))},
                 {QStringLiteral("kaoshi"), card.value(QStringLiteral("kaoshi"))},
                 {QStringLiteral("piaohao"), card.value(QStringLiteral("piaohao"))},
                 {QStringLiteral("kahao"), card.value(QStringLiteral("kahao"))},
                 {QStringLiteral("card_name"), card.value(QStringLiteral("card_name"))},
-                {QStringLiteral("s_date"), toStoredDateTime(slot.start)},
-                {QStringLiteral("e_date"), toStoredDateTime(slot.end)},
                 {QStringLiteral("yushi"), left - hours},
                 {QStringLiteral("luru"), in.luru}});
     db.insert(QStringLiteral("yueche"), row);
     db.update(QStringLiteral("card"), card.value(QStringLiteral("id")).toLongLong(), {{QStringLiteral("yushi"), left - hours}});
     work.commit();
-    Verdict done = Verdict::success(card.value(QStringLiteral("kahao")).toString() + QStringLiteral("约车成功"),
-                                    Verdict::Tone::Warning);
-    return done;
+    return Verdict::success(card.value(QStringLiteral("kahao")).toString() + QStringLiteral("约车成功"), Verdict::Tone::Warning);
 }
 
 Verdict bookWalkIn(Db &db, const WalkInBooking &in, const QDate &today, bool manager)
@@ -175,21 +182,12 @@ Verdict bookWalkIn(Db &db, const WalkInBooking &in, const QDate &today, bool man
     if (auto refused = refuseCoachOrDay(db, in.jiaolian, slot, today, manager))
         return *refused;
 
-    Row row{{QStringLiteral("chexing"), in.chexing},
-            {QStringLiteral("jiaolian"), in.jiaolian},
-            {QStringLiteral("zheng"), in.zheng},
-            {QStringLiteral("xingming"), in.xingming},
-            {QStringLiteral("dianhua"), in.dianhua}};
-    if (!in.address.isEmpty())
-        row.append({QStringLiteral("address"), in.address});
-    if (!in.beizhu.isEmpty())
-        row.append({QStringLiteral("beizhu"), in.beizhu});
-    row.append({{QStringLiteral("jine"), amount},
+    Row row = customerColumns(in.chexing, in.jiaolian, in.xingming, in.dianhua, in.address, in.beizhu, slot);
+    row.append({{QStringLiteral("zheng"), in.zheng},
+                {QStringLiteral("jine"), amount},
                 {QStringLiteral("shichang"), hoursOf(slot.start, slot.end)},
                 {QStringLiteral("piaohao"), receipt},
                 {QStringLiteral("card_name"), QStringLiteral("0")},
-                {QStringLiteral("s_date"), toStoredDateTime(slot.start)},
-                {QStringLiteral("e_date"), toStoredDateTime(slot.end)},
                 {QStringLiteral("luru"), in.luru}});
     db.insert(QStringLiteral("yueche"), row);
     receipts::markUsed(db, receipt, receipts::kWalkIn + in.xingming);

@@ -182,7 +182,11 @@ QWidget *MainWindow::open(const QString &name)
     frame->setWindowIcon(windowIcon());
     screen->show();
     frame->show();
-    frame->resize(wanted + (frame->size() - screen->size()));
+    // Never larger than the area, and wholly inside it.
+    const QSize area = m_mdi->viewport()->size();
+    frame->resize((wanted + (frame->size() - screen->size())).boundedTo(area));
+    if (!QRect(QPoint(0, 0), area).contains(frame->geometry()))
+        frame->move(qMax(0, (area.width() - frame->width()) / 2), qMax(0, (area.height() - frame->height()) / 2));
     m_mdi->setActiveSubWindow(frame);
     return screen;
 }

@@ -18,6 +18,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,12 +65,19 @@ CardBookingScreen::CardBookingScreen(Db &db, QWidget *parent) : QWidget(parent),
     cardHeading->addWidget(m_kind);
     cardHeading->addWidget(new QLabel(QStringLiteral("信息"), cardFrame));
     cardHeading->addStretch();
-    auto *cardForm = new QFormLayout;
-    for (const auto &field : kCardPanel)
-        cardForm->addRow(QString::fromUtf8(field.label), ui::readOnlyBox(cardFrame, QString::fromLatin1(field.box), {}));
+    // Two columns of label and box keep the card beside the booking on one screen.
+    auto *cardForm = new QGridLayout;
+    const int perColumn = (int(std::size(kCardPanel)) + 1) / 2;
+    for (int i = 0; i < int(std::size(kCardPanel)); ++i) {
+        const auto &field = kCardPanel[i];
+        const int row = i % perColumn, column = (i / perColumn) * 2;
+        cardForm->addWidget(new QLabel(QString::fromUtf8(field.label), cardFrame), row, column);
+        cardForm->addWidget(ui::readOnlyBox(cardFrame, QString::fromLatin1(field.box), {}), row, column + 1);
+    }
     auto *cardLayout = new QVBoxLayout(cardFrame);
     cardLayout->addLayout(cardHeading);
     cardLayout->addLayout(cardForm);
+    cardLayout->addStretch();
 
     // The booking.
     auto *bookingFrame = new QGroupBox(QStringLiteral("约车单"), this);
@@ -108,7 +116,7 @@ CardBookingScreen::CardBookingScreen(Db &db, QWidget *parent) : QWidget(parent),
     connect(book, &QPushButton::clicked, this, &CardBookingScreen::book);
     connect(list, &QPushButton::clicked, this, &CardBookingScreen::listBookings);
     connect(back, &QPushButton::clicked, this, [this] { ui::closeScreen(this); });
-    resize(900, 640);
+    resize(1040, 460);
 }
 
 CardBookingScreen::~CardBookingScreen() = default;

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  fonts-noto-cjk
+  fonts-noto-cjk qt6-translations-l10n
 )
 
 missing=()

@@ -44,6 +44,7 @@ QComboBox *comboBox(QWidget *parent, const QString &name, const QStringList &ite
 QWidget *withNote(QWidget *box, const QString &note)
 {
     auto *row = new QWidget(box->parentWidget());
+    row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     box->setParent(row);

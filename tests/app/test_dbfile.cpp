@@ -1,6 +1,7 @@
 #include "app/FirstRunDialog.h"
 #include "app/FirstRunRules.h"
 #include "app/LoginRules.h"
+#include "app/Startup.h"
 #include "data/Db.h"
 #include "data/DbFile.h"
 #include "data/PasswordDigest.h"
@@ -122,6 +123,27 @@ private Q_SLOTS:
         QCOMPARE(inspectDatabaseFile(path).state, DbFileCheck::State::Foreign);
         QCOMPARE(fileHash(path), before);
         QCOMPARE(inspectDatabaseFile(dir.filePath(QStringLiteral("absent.dll"))).state, DbFileCheck::State::Missing);
+    }
+
+    // Started in a folder whose "pazo.dll" is some other file, the program says so and ends
+    // with the file as it was.
+    void startupRefusesAForeignFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("pazo.dll"));
+        writeFile(path, QByteArray("Standard Jet DB, or something else entirely"));
+        const QByteArray before = fileHash(path);
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        test::MessageRecorder messages;
+        const int code = runProgram();
+        QDir::setCurrent(cwd);
+        QCOMPARE(code, 1);
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.last().icon, ui::Message::Icon::Critical);
+        QVERIFY(messages.last().text.contains(QStringLiteral("pazo.dll")));
+        QCOMPARE(fileHash(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("pazo.dll")});
     }
 
     // The dialog refuses in order, focuses the box at fault, and creates the file on success.

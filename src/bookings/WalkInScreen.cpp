@@ -82,10 +82,12 @@ WalkInScreen::WalkInScreen(Db &db, QWidget *parent) : QWidget(parent), m_db(db)
         licence->addItems({QStringLiteral("有证"), QStringLiteral("无证")});
         m_slot->fill(Clock::today());
     });
-    if (model->count() == 0)
-        model->setPlaceholderText(QStringLiteral("请选择"));
-    if (coach->count() == 0)
-        coach->setPlaceholderText(QStringLiteral("请选择"));
+    // An empty list shows "请选择", which is then the text a booking takes.
+    for (QComboBox *list : {coach, model})
+        if (list->count() == 0) {
+            list->setEditable(true);
+            list->setEditText(QStringLiteral("请选择"));
+        }
 }
 
 WalkInScreen::~WalkInScreen() = default;

@@ -73,7 +73,7 @@ RangeScreen::RangeScreen(const RangeKind &kind, Db &db, QWidget *parent) : QWidg
     connect(edit, &QPushButton::clicked, this, &RangeScreen::editRange);
     connect(del, &QPushButton::clicked, this, &RangeScreen::deleteRange);
     connect(refresh, &QPushButton::clicked, this, [this] {
-        if (!ui::guard(this, [this] { m_grid->setQuery(QStringLiteral("select * from ") + m_kind.table); }))
+        if (!ui::guard(this, [this] { m_grid->setQuery(Criteria(m_kind.table)); }))
             return;
         emptyBoxes();
         ui::warning(this, QStringLiteral("更新成功！"));
@@ -87,7 +87,7 @@ RangeScreen::RangeScreen(const RangeKind &kind, Db &db, QWidget *parent) : QWidg
 
 void RangeScreen::reload()
 {
-    ui::guard(this, [this] { m_grid->setQuery(QStringLiteral("select * from ") + m_kind.table); });
+    ui::guard(this, [this] { m_grid->setQuery(Criteria(m_kind.table)); });
 }
 
 void RangeScreen::refreshList()

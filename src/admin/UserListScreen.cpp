@@ -63,7 +63,7 @@ UserListScreen::UserListScreen(Db &db, QWidget *parent) : QWidget(parent), m_rul
 
 void UserListScreen::load()
 {
-    ui::guard(this, [this] { m_grid->setQuery(QStringLiteral("select * from admin")); });
+    ui::guard(this, [this] { m_grid->setQuery(Criteria(QStringLiteral("admin"))); });
     if (m_grid->rows() == 0)
         m_refresh->setEnabled(false);
 }
@@ -110,7 +110,7 @@ void UserListScreen::removeUser()
 
 void UserListScreen::refresh()
 {
-    if (!ui::guard(this, [this] { m_grid->setQuery(QStringLiteral("select * from admin")); }))
+    if (!ui::guard(this, [this] { m_grid->setQuery(Criteria(QStringLiteral("admin"))); }))
         return;
     for (QPushButton *b : {m_edit, m_remove, m_refresh})
         b->setEnabled(true);

@@ -111,9 +111,17 @@ std::optional<Verdict> refuseCoachOrDay(Db &db, const QString &coach, const Slot
 std::optional<qint64> findCard(Db &db, const QString &typed)
 {
     const auto number = parse::wholeNumber(typed);
-    if (!number || !db.any(QStringLiteral("select 1 from card where kahao = ? limit 1"), {*number}))
+    if (!number || !cardRow(db, *number))
         return std::nullopt;
     return number;
+}
+
+std::optional<QSqlRecord> cardRow(Db &db, qint64 number)
+{
+    const auto rows = db.rows(QStringLiteral("select * from card where kahao = ? order by id limit 1"), {number});
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.first();
 }
 
 Verdict bookOnCard(Db &db, const CardBooking &in, const QDate &today, bool manager)
@@ -130,12 +138,10 @@ Verdict bookOnCard(Db &db, const CardBooking &in, const QDate &today, bool manag
         return *refused;
     // The card as it is now, not as it was when the screen opened: another booking may have
     // charged it meanwhile.
-    const auto cards = db.rows(QStringLiteral("select id, kahao, yushi, card_name, piaohao, zheng, kaoshi from card "
-                                              "where kahao = ? order by id limit 1"),
-                               {parse::wholeNumber(in.kahao).value_or(-1)});
-    if (cards.isEmpty())
+    const auto found = cardRow(db, parse::wholeNumber(in.kahao).value_or(-1));
+    if (!found)
         return Verdict::refuse(QStringLiteral("有这个卡吗，请重新检查卡号"));
-    const QSqlRecord card = cards.first();
+    const QSqlRecord &card = *found;
     const double left = card.value(QStringLiteral("yushi")).toDouble();
     if (left < hours)
         return Verdict::refuse(QStringLiteral("这个卡上时间不够了，请检查！"));

@@ -3,6 +3,7 @@
 #include "records/Verdict.h"
 
 #include <QDateTime>
+#include <QSqlRecord>
 #include <QString>
 
 #include <optional>
@@ -71,6 +72,8 @@ Verdict bookWalkIn(Db &db, const WalkInBooking &in, const QDate &today, bool man
 
 // The card with this typed number, if any (a text that is not a number matches none).
 std::optional<qint64> findCard(Db &db, const QString &typed);
+// Every column of the card with this number (the first one, should there be two).
+std::optional<QSqlRecord> cardRow(Db &db, qint64 number);
 
 } // namespace bookings
 } // namespace quorv

@@ -5,7 +5,6 @@
 #include "bookings/CardBookingsWindow.h"
 #include "bookings/SlotPickers.h"
 #include "data/Clock.h"
-#include "data/Db.h"
 #include "reference/ReferenceKinds.h"
 #include "reference/ReferenceRules.h"
 #include "ui/Backdrop.h"
@@ -129,12 +128,12 @@ QLineEdit *CardBookingScreen::box(const char *name) const
 void CardBookingScreen::load(qint64 card)
 {
     ui::guard(this, [this, card] {
-        const auto rows = m_db.rows(QStringLiteral("select * from card where kahao = ? order by id limit 1"), {card});
-        if (rows.isEmpty()) {
+        const auto found = bookings::cardRow(m_db, card);
+        if (!found) {
             ui::warning(this, QStringLiteral("有这个卡吗，请重新检查卡号"), QStringLiteral("提示3"));
             return;
         }
-        const QSqlRecord row = rows.first();
+        const QSqlRecord &row = *found;
         for (const auto &field : kCardPanel)
             if (*field.column)
                 box(field.box)->setText(row.value(QString::fromLatin1(field.column)).toString());

@@ -42,7 +42,7 @@ void CardBookingsWindow::showCard(const QString &card)
     ui::guard(this, [this, &card] {
         Criteria bookings(QStringLiteral("yueche"));
         bookings.equals(QStringLiteral("kahao"), parse::wholeNumber(card).value_or(-1));
-        m_grid->setQuery(bookings.sql(), bookings.values());
+        m_grid->setQuery(bookings);
     });
 }
 

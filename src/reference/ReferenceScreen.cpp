@@ -72,7 +72,7 @@ ReferenceScreen::ReferenceScreen(const ReferenceKind &kind, Db &db, QWidget *par
 
 void ReferenceScreen::reload()
 {
-    ui::guard(this, [this] { m_grid->setQuery(QStringLiteral("select * from ") + m_kind.table); });
+    ui::guard(this, [this] { m_grid->setQuery(Criteria(m_kind.table)); });
 }
 
 void ReferenceScreen::addEntry()

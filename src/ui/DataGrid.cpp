@@ -18,9 +18,9 @@ DataGrid::DataGrid(Db &db, QList<GridColumn> columns, QWidget *parent)
     horizontalHeader()->setStretchLastSection(true);
 }
 
-void DataGrid::setQuery(const QString &sql, const QVariantList &values)
+void DataGrid::setQuery(const Criteria &rows)
 {
-    m_model->setQuery(sql, values);
+    m_model->setQuery(rows.sql(), rows.values());
     setCurrentRow(0);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Criteria.h"
 #include "records/RowWindowModel.h"
 
 #include <QTableView>
@@ -12,8 +13,8 @@ class DataGrid : public QTableView {
 public:
     DataGrid(Db &db, QList<GridColumn> columns, QWidget *parent = nullptr);
 
-    // Shows the rows of a query; the first row becomes current. Raises DbError.
-    void setQuery(const QString &sql, const QVariantList &values = {});
+    // Shows the rows that match; the first row becomes current. Raises DbError.
+    void setQuery(const Criteria &rows);
     // Runs the query again; the current row stays at the same position when it still exists.
     void refresh();
 

@@ -2,6 +2,8 @@
 
 #include "admin/AccountRules.h"
 
+#include "ui/ScreenHost.h"
+
 #include <QSqlRecord>
 #include <QWidget>
 
@@ -12,13 +14,13 @@ namespace quorv {
 
 // `yhxg`: changes the name, password or role of the account selected in the user list, which
 // stays open behind it.
-class EditUserScreen : public QWidget {
+class EditUserScreen : public QWidget, public ui::RecordEditor {
     Q_OBJECT
 public:
     explicit EditUserScreen(Db &db, QWidget *parent = nullptr);
 
     // Shows the account of a user-list row; the password and role boxes start empty.
-    void load(const QSqlRecord &account);
+    void load(const QSqlRecord &account) override;
 
 private:
     void submit();

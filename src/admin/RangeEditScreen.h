@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ScreenHost.h"
+
 #include <QSqlRecord>
 #include <QWidget>
 
@@ -12,13 +14,13 @@ struct RangeKind;
 
 // `xgpiaohao` / `xgkahao`: changes the numbers of one range. The range list stays hidden while
 // it is open and shows again when it closes.
-class RangeEditScreen : public QWidget {
+class RangeEditScreen : public QWidget, public ui::RecordEditor {
     Q_OBJECT
 public:
     RangeEditScreen(const RangeKind &kind, Db &db, QWidget *parent = nullptr);
 
     // Takes the range list's current row.
-    void load(const QSqlRecord &row);
+    void load(const QSqlRecord &row) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,6 +1,5 @@
 #include "admin/RangeScreen.h"
 
-#include "admin/RangeEditScreen.h"
 #include "admin/RangeKinds.h"
 #include "admin/RangeRules.h"
 #include "ui/Backdrop.h"
@@ -154,8 +153,7 @@ void RangeScreen::editRange()
         return;
     const QSqlRecord row = m_grid->currentRecord();
     ui::hideScreen(this);
-    if (auto *edit = qobject_cast<RangeEditScreen *>(ui::ScreenHost::instance()->open(m_kind.editScreen)))
-        edit->load(row);
+    ui::openEditor(m_kind.editScreen, row);
 }
 
 void RangeScreen::deleteRange()

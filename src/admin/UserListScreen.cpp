@@ -1,7 +1,6 @@
 #include "admin/UserListScreen.h"
 
 #include "admin/AccountForm.h"
-#include "admin/EditUserScreen.h"
 #include "ui/Backdrop.h"
 #include "ui/Controls.h"
 #include "ui/DataGrid.h"
@@ -84,9 +83,7 @@ void UserListScreen::editUser()
     }
     if (m_grid->currentRow() < 0)
         m_grid->setCurrentRow(0);
-    ui::ScreenHost *host = ui::ScreenHost::instance();
-    if (auto *edit = qobject_cast<EditUserScreen *>(host ? host->open(QStringLiteral("yhxg")) : nullptr))
-        edit->load(m_grid->currentRecord());
+    ui::openEditor(QStringLiteral("yhxg"), m_grid->currentRecord());
 }
 
 void UserListScreen::removeUser()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ScreenHost.h"
+
 #include <QSqlRecord>
 #include <QWidget>
 
@@ -11,13 +13,13 @@ class Db;
 struct ReferenceKind;
 
 // `xgchexing` / `xgjiaolian` / `xgzhengjian`: changes one entry of a reference list.
-class ReferenceEditScreen : public QWidget {
+class ReferenceEditScreen : public QWidget, public ui::RecordEditor {
     Q_OBJECT
 public:
     ReferenceEditScreen(const ReferenceKind &kind, Db &db, QWidget *parent = nullptr);
 
     // Takes the list's current row.
-    void load(const QSqlRecord &row);
+    void load(const QSqlRecord &row) override;
 
 private:
     void save();

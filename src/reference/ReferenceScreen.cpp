@@ -1,6 +1,5 @@
 #include "reference/ReferenceScreen.h"
 
-#include "reference/ReferenceEditScreen.h"
 #include "reference/ReferenceKinds.h"
 #include "reference/ReferenceRules.h"
 #include "ui/Backdrop.h"
@@ -102,8 +101,7 @@ void ReferenceScreen::editEntry()
         return;
     }
     const QSqlRecord row = m_grid->currentRecord();
-    if (auto *edit = qobject_cast<ReferenceEditScreen *>(ui::ScreenHost::instance()->open(m_kind.editScreen)))
-        edit->load(row);
+    ui::openEditor(m_kind.editScreen, row);
     if (m_kind.hideOnEdit)
         ui::hideScreen(this);
     else

@@ -41,6 +41,14 @@ const ScreenInfo *ScreenCatalog::find(const QString &name)
     return it == catalog().constEnd() ? nullptr : &it.value();
 }
 
+void openEditor(const QString &name, const QSqlRecord &row)
+{
+    if (!g_host)
+        return;
+    if (auto *editor = dynamic_cast<RecordEditor *>(g_host->open(name)))
+        editor->load(row);
+}
+
 void closeScreen(QWidget *screen)
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(screen->parentWidget());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlRecord>
 #include <QString>
 
 #include <functional>
@@ -40,6 +41,16 @@ public:
     static void add(ScreenInfo info);
     static const ScreenInfo *find(const QString &name);
 };
+
+// A screen that edits one row, handed over by the list that opens it.
+class RecordEditor {
+public:
+    virtual ~RecordEditor() = default;
+    virtual void load(const QSqlRecord &row) = 0;
+};
+
+// Opens the named edit screen (a RecordEditor) on the row.
+void openEditor(const QString &name, const QSqlRecord &row);
 
 // Closes a screen, together with the child-window frame that holds it.
 void closeScreen(QWidget *screen);

@@ -44,10 +44,7 @@ UserListScreen::UserListScreen(Db &db, QWidget *parent) : QWidget(parent), m_rul
     m_remove = ui::button(this, QStringLiteral("del"), QStringLiteral("删除"));
     m_refresh = ui::button(this, QStringLiteral("gengxin"), QStringLiteral("更新"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *b : {add, m_edit, m_remove, m_refresh})
-        buttons->addWidget(b);
+    auto *buttons = ui::buttonRow({add, m_edit, m_remove, m_refresh});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
     layout->addLayout(buttons);
